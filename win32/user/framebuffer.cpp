@@ -1,0 +1,67 @@
+#include "win32/user/framebuffer.h"
+
+#include <algorithm>
+
+namespace w32::user {
+
+namespace {
+
+struct Frame {
+    bool used = false;
+    Canvas canvas;
+    DirtyList dirty;
+};
+
+// Static storage: pages the program never draws on are never touched, so the pool costs only
+// what the windows really use.
+Pixel pixels[kMaxFrames][kMaxFrameWidth * kMaxFrameHeight];
+Frame frames[kMaxFrames];
+
+}  // namespace
+
+int acquireFrame(int width, int height) {
+    for (int i = 0; i < kMaxFrames; ++i) {
+        if (frames[i].used) continue;
+        Frame& f = frames[i];
+        f.used = true;
+        f.canvas.pixels = pixels[i];
+        f.canvas.width = std::clamp(width, 0, kMaxFrameWidth);
+        f.canvas.height = std::clamp(height, 0, kMaxFrameHeight);
+        f.canvas.stride = f.canvas.width;
+        f.dirty.count = 0;
+        return i;
+    }
+    return -1;
+}
+
+void releaseFrame(int frame) {
+    if (frame >= 0 && frame < kMaxFrames) frames[frame] = Frame{};
+}
+
+const Canvas& frameCanvas(int frame) {
+    return frames[frame].canvas;
+}
+
+DirtyList& dirtyList(int frame) {
+    return frames[frame].dirty;
+}
+
+void markDirty(int frame, Rect area) {
+    DirtyList& list = frames[frame].dirty;
+    area = area.intersect(frames[frame].canvas.bounds());
+    if (area.empty()) return;
+    for (int i = 0; i < list.count; ++i) {
+        if (list.rects[i].intersect(area) == area) return;  // already covered
+    }
+    if (list.count == kMaxDirtyRects) {
+        // Full: fold everything into one box rather than lose an area.
+        for (int i = 1; i < list.count; ++i)
+            list.rects[0] = list.rects[0].unite(list.rects[i]);
+        list.rects[0] = list.rects[0].unite(area);
+        list.count = 1;
+        return;
+    }
+    list.rects[list.count++] = area;
+}
+
+}  // namespace w32::user
