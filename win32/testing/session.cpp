@@ -103,11 +103,13 @@ bool Session::refill() {
                                  s.windowText.c_str());
                     std::abort();
                 }
-                Point c = centreOf(target);
+                // On the surface of the window's own top-level window: an OK button lives in
+                // its message box, not in the main window.
+                user::Window* top = user::topLevelOf(user::fromHandle(target));
                 InputEvent e;
                 e.kind = InputKind::ButtonDown;
-                e.surface = mainSurface();
-                e.at = c;
+                e.surface = top->surface;
+                e.at = centreOf(target);
                 headless::push(e);
                 e.kind = InputKind::ButtonUp;
                 headless::push(e);
@@ -171,10 +173,11 @@ HWND Session::mainWindow() const {
 }
 
 HWND Session::messageBox() const {
+    // Any visible top-level window but the main one: a box may have no owner.
     user::Window* tops[user::kMaxWindows];
     int n = user::topLevelWindows(tops, user::kMaxWindows);
-    for (int i = n - 1; i >= 0; --i)
-        if (tops[i]->owner && tops[i]->visible()) return user::handleOf(tops[i]);
+    for (int i = n - 1; i >= 1; --i)
+        if (tops[i]->visible()) return user::handleOf(tops[i]);
     return nullptr;
 }
 
@@ -231,7 +234,7 @@ bool Session::screenshot(HWND topLevel, const char* path) {
     return c.pixels && gdi::savePng(c, c.bounds(), path);
 }
 
-Point Session::centreOf(HWND hwnd) const {
+Point Session::centreOf(HWND hwnd) {
     // The centre of what can be seen: a child wider than its parent is cut by it.
     user::Window* w = user::fromHandle(hwnd);
     if (!w) return {};

@@ -39,7 +39,8 @@ class Session : private headless::InputSource, private Observer {
     Session& click(int x, int y, MouseButton button = MouseButton::Left);
     // Two left clicks 100 ms apart.
     Session& doubleClick(int x, int y);
-    // A left click on the centre of the first window with this text, wherever it is by then.
+    // A left click on the centre of the first window with this text, wherever it is by then,
+    // in whichever top-level window holds it.
     Session& clickOn(const char* windowText);
     // A key to the front window: the open message box if there is one.
     Session& key(int virtualKey);
@@ -69,8 +70,8 @@ class Session : private headless::InputSource, private Observer {
     static Pixel pixel(HWND topLevel, int x, int y);
     static Canvas canvas(HWND topLevel);
     static bool screenshot(HWND topLevel, const char* path);
-    // The centre of a window, in the main window's client coordinates.
-    Point centreOf(HWND hwnd) const;
+    // The centre of the visible part of a window, in its top-level window's client coordinates.
+    static Point centreOf(HWND hwnd);
 
   private:
     struct Step {

@@ -99,9 +99,11 @@ BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repa
         return TRUE;
     }
     if (repaint && w->visible()) invalidateInParent(w);
+    Rect before = w->client;
     w->rect = w->client = Rect::fromSize(x, y, width < 0 ? 0 : width, height < 0 ? 0 : height);
     if (repaint && w->visible()) invalidate(w, w->clientSize(), true);
-    SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(w->client.width(), w->client.height()));
+    if (before.width() != w->client.width() || before.height() != w->client.height())
+        SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(w->client.width(), w->client.height()));
     return TRUE;
 }
 
