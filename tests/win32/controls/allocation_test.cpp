@@ -1,80 +1,14 @@
 // No heap allocation once the program runs: radio and push button clicks, status texts, message
-// boxes opened and answered, and every paint in between. operator new and malloc are replaced
-// for this binary and count while a session is being watched.
+// boxes opened and answered, and every paint in between.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <new>
 
+#include "allocation_counter.h"
 #include "harness.h"
 #include "win32/testing/session.h"
-
-// AddressSanitizer brings its own allocator, which these replacements would bypass.
-#if defined(__SANITIZE_ADDRESS__)
-#define COUNT_ALLOCATIONS 0
-#else
-#define COUNT_ALLOCATIONS 1
-#endif
-
-namespace {
-bool counting = false;
-int allocations = 0;
-}  // namespace
-
-#if COUNT_ALLOCATIONS
-extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_calloc(std::size_t count, std::size_t size);
-void* __libc_realloc(void* p, std::size_t size);
-void __libc_free(void* p);
-}
-
-namespace {
-void note() {
-    if (counting) ++allocations;
-}
-}  // namespace
-
-extern "C" {
-void* malloc(std::size_t size) {
-    note();
-    return __libc_malloc(size);
-}
-void* calloc(std::size_t count, std::size_t size) {
-    note();
-    return __libc_calloc(count, size);
-}
-void* realloc(void* p, std::size_t size) {
-    note();
-    return __libc_realloc(p, size);
-}
-void free(void* p) {
-    __libc_free(p);
-}
-}
-
-void* operator new(std::size_t size) {
-    note();
-    if (void* p = __libc_malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    __libc_free(p);
-}
-void operator delete[](void* p) noexcept {
-    __libc_free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    __libc_free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    __libc_free(p);
-}
-#endif
 
 using namespace controls_test;
 using w32::testing::Session;
@@ -89,11 +23,12 @@ void onRequest(HWND main, WPARAM) {
 }
 
 TEST(Allocation, NoneAfterTheFirstPaint) {
-    if (!COUNT_ALLOCATIONS) GTEST_SKIP() << "the sanitizer owns the allocator";
+    if (!test::canCountAllocations()) GTEST_SKIP() << "the sanitizer owns the allocator";
+    long allocations = -1;
     Session s;
     s.then([](Session&) {
         clearLog();
-        counting = true;
+        test::startCountingAllocations();
     });
     for (int round = 0; round < 5; ++round) {
         for (POINT p : kRadioCentre)
@@ -112,7 +47,7 @@ TEST(Allocation, NoneAfterTheFirstPaint) {
         s.key(round % 2 ? VK_RETURN : VK_ESCAPE);
         s.wait(1000);
     }
-    s.then([](Session&) { counting = false; });
+    s.then([&](Session&) { allocations = test::stopCountingAllocations(); });
 
     Scene scene;
     scene.build = buildPanel;
