@@ -283,3 +283,39 @@ TEST_F(Shell, ACompleteHeapsortByHandEndsWithTheSortedResult) {
 
 }  // namespace
 }  // namespace test
+
+namespace test {
+namespace {
+
+std::vector<w32::Pixel> pixelsOf(HWND topLevel) {
+    w32::Canvas c = Session::canvas(topLevel);
+    std::vector<w32::Pixel> all;
+    for (int y = 0; y < c.height; ++y)
+        all.insert(all.end(), c.row(y), c.row(y) + c.width);
+    return all;
+}
+
+// The already-recorded verdict is composed in the model's work buffer, which every paint of the
+// tree reuses for its labels; the open box must keep showing its own copy.
+TEST_F(Shell, AnOpenVerdictKeepsItsTextWhileTheTreeRepaints) {
+    treeFile("8 3 5");
+    std::vector<w32::Pixel> before;
+    session.clickOn("Mem. inf. rad.").wait(1000).key(VK_RETURN).wait(1000);
+    session.clickOn("Mem. inf. rad.").then([&](Session& s) {
+        ASSERT_NE(s.messageBox(), nullptr);
+        before = pixelsOf(s.messageBox());
+        InvalidateRect(s.mainWindow(), nullptr, TRUE);
+    });
+    session.then([&](Session& s) {
+        EXPECT_NE(std::string(HeapTree.scratchText).rfind("Pentru", 0), 0u);  // overwritten
+        InvalidateRect(s.messageBox(), nullptr, TRUE);
+    });
+    session.then([&](Session& s) { EXPECT_EQ(pixelsOf(s.messageBox()), before); });
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(
+        lines.back(),
+        "box Memorare informatie|Pentru arborele cu 3 noduri, s-a memorat informatia radacinii");
+}
+
+}  // namespace
+}  // namespace test
