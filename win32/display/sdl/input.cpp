@@ -79,10 +79,13 @@ bool translateWindowEvent(const SDL_WindowEvent& e, InputEvent& event) {
     const SurfaceId surface = surfaceOfWindow(e.windowID);
     if (surface == kNoSurface) return false;
     switch (e.event) {
-        case SDL_WINDOWEVENT_EXPOSED:
-            // The framebuffer still holds the last frame: show it again, without the core.
-            SDL_UpdateWindowSurface(surfaceAt(surface).window);
+        case SDL_WINDOWEVENT_EXPOSED: {
+            // The framebuffer still holds the last frame: show it again, without the core. Before
+            // the first frame it holds nothing worth showing, and a black flash would be all.
+            const Surface& s = surfaceAt(surface);
+            if (s.presented) SDL_UpdateWindowSurface(s.window);
             return false;
+        }
         case SDL_WINDOWEVENT_CLOSE:
             event.kind = InputKind::CloseRequest;
             event.surface = surface;

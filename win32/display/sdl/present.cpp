@@ -39,7 +39,7 @@ void copyRect(const Canvas& frame, SDL_Surface* target, const Rect& r) {
 }  // namespace
 
 void present(SurfaceId id, const Canvas& frame, const Rect* rects, int count) {
-    const Surface& surface = surfaceAt(id);
+    Surface& surface = surfaceAt(id);
     W32_EXPECT(count >= 0 && (count == 0 || rects != nullptr), "SDL display: bad rectangle list");
     W32_EXPECT(frame.width >= 0 && frame.height >= 0 && frame.stride >= frame.width &&
                    (frame.pixels != nullptr || frame.width * frame.height == 0),
@@ -66,6 +66,7 @@ void present(SurfaceId id, const Canvas& frame, const Rect* rects, int count) {
         }
     }
     if (batched > 0) SDL_UpdateWindowSurfaceRects(surface.window, batch, batched);
+    surface.presented = true;
 }
 
 }  // namespace w32::sdl

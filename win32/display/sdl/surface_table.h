@@ -16,7 +16,8 @@ struct Surface {
     Uint32 windowId = 0;           // SDL's id, which event records carry
     SurfaceId owner = kNoSurface;  // set for a message box
     bool visible = false;
-    unsigned shownAt = 0;  // when it was last shown, counted in showings
+    bool presented = false;  // false until the core's first frame reached the window surface
+    unsigned shownAt = 0;    // when it was last shown, counted in showings
 };
 
 // The surface in use under this number; anything else is a broken contract.
