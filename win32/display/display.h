@@ -15,7 +15,7 @@ namespace w32 {
 using SurfaceId = int;  // a driver's own number for a surface; kNoSurface for none
 constexpr SurfaceId kNoSurface = -1;
 
-struct SurfaceSpec {
+struct SurfaceRequest {
     const char* title = "";
     Rect screen;                   // where the client area lies on the screen, and its size
     SurfaceId owner = kNoSurface;  // a modal box names the surface it is modal for
@@ -40,7 +40,7 @@ struct Display {
     bool (*open)();
     void (*close)();
     Rect (*screen)();
-    SurfaceId (*createSurface)(const SurfaceSpec& spec);
+    SurfaceId (*createSurface)(const SurfaceRequest& request);
     void (*showSurface)(SurfaceId surface, bool visible);
     void (*setTitle)(SurfaceId surface, const char* title);
     void (*destroySurface)(SurfaceId surface);

@@ -112,11 +112,11 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
             release(w);
             return nullptr;
         }
-        SurfaceSpec spec;
-        spec.title = w->text;
-        spec.screen = w->client;
-        spec.owner = w->owner ? w->owner->surface : kNoSurface;
-        w->surface = display().createSurface(spec);
+        SurfaceRequest request;
+        request.title = w->text;
+        request.screen = w->client;
+        request.owner = w->owner ? w->owner->surface : kNoSurface;
+        w->surface = display().createSurface(request);
     }
 
     HWND hwnd = handleOf(w);

@@ -36,15 +36,15 @@ Rect screen() {
     return kScreen;
 }
 
-SurfaceId createSurface(const SurfaceSpec& spec) {
+SurfaceId createSurface(const SurfaceRequest& request) {
     for (int i = 0; i < kMaxSurfaces; ++i) {
         SurfaceInfo& s = surfaces[i];
         if (s.used) continue;
         s = SurfaceInfo{};
         s.used = true;
-        std::strncpy(s.title, spec.title ? spec.title : "", sizeof s.title - 1);
-        s.screen = spec.screen;
-        s.owner = spec.owner;
+        std::strncpy(s.title, request.title ? request.title : "", sizeof s.title - 1);
+        s.screen = request.screen;
+        s.owner = request.owner;
         return i;
     }
     return kNoSurface;

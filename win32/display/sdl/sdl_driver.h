@@ -19,7 +19,7 @@ std::uint32_t now();
 void sleep(std::uint32_t milliseconds);
 
 // surface_table.cpp: one SDL window per surface.
-SurfaceId createSurface(const SurfaceSpec& asked);
+SurfaceId createSurface(const SurfaceRequest& asked);
 void showSurface(SurfaceId surface, bool visible);
 void setTitle(SurfaceId surface, const char* title);
 void destroySurface(SurfaceId surface);

@@ -61,7 +61,7 @@ SurfaceId lastShownSurface() {
     return last;
 }
 
-SurfaceId createSurface(const SurfaceSpec& asked) {
+SurfaceId createSurface(const SurfaceRequest& asked) {
     W32_EXPECT(isOpen(), "SDL display: a surface before open");
     if (asked.owner != kNoSurface) surfaceAt(asked.owner);
     const auto slot = std::find_if(std::begin(surfaces), std::end(surfaces),
