@@ -19,11 +19,8 @@ struct Hit {
 };
 
 LPARAM screenPoint(const Window* w, Point p) {
-    Point o = originInTopLevel(w);
-    const Window* top = w;
-    while (top->parent)
-        top = top->parent;
-    return MAKELPARAM(p.x + o.x + top->client.left, p.y + o.y + top->client.top);
+    Point o = screenOrigin(w);
+    return MAKELPARAM(p.x + o.x, p.y + o.y);
 }
 
 // Among w's children, p in w's client coordinates.

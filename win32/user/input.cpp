@@ -53,16 +53,13 @@ Window* topLevelForSurface(SurfaceId surface) {
 }
 
 Point toScreen(const Window* w, Point local) {
-    Point o = originInTopLevel(w);
-    const Window* top = w;
-    while (top->parent)
-        top = top->parent;
-    return {local.x + o.x + top->client.left, local.y + o.y + top->client.top};
+    Point o = screenOrigin(w);
+    return {local.x + o.x, local.y + o.y};
 }
 
 Point fromScreen(const Window* w, Point screen) {
-    Point origin = toScreen(w, {0, 0});
-    return {screen.x - origin.x, screen.y - origin.y};
+    Point o = screenOrigin(w);
+    return {screen.x - o.x, screen.y - o.y};
 }
 
 // The window a button event goes to: the capture window, or the one under the point.

@@ -75,6 +75,9 @@ Window* topLevelOf(Window* window);
 // Where the window's client origin lies in its top-level window's client area.
 Point originInTopLevel(const Window* window);
 
+// Where the window's client origin lies on the screen.
+Point screenOrigin(const Window* window);
+
 // The part of the window's client area that can be seen: cut by every ancestor's client area.
 // In the window's own client coordinates; empty when any ancestor hides it.
 Rect visibleClient(const Window* window);

@@ -14,19 +14,6 @@
 using namespace w32;
 using namespace w32::user;
 
-namespace {
-
-// The window's client origin on the screen.
-Point screenOrigin(const Window* w) {
-    Point p = originInTopLevel(w);
-    const Window* top = w;
-    while (top->parent)
-        top = top->parent;
-    return {p.x + top->client.left, p.y + top->client.top};
-}
-
-}  // namespace
-
 BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
     Window* w = fromHandle(hwnd);
     if (!w) return FALSE;

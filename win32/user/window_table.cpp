@@ -76,6 +76,14 @@ Point originInTopLevel(const Window* w) {
     return p;
 }
 
+Point screenOrigin(const Window* w) {
+    Point p = originInTopLevel(w);
+    const Window* top = w;
+    while (top->parent)
+        top = top->parent;
+    return {p.x + top->client.left, p.y + top->client.top};
+}
+
 Rect visibleClient(const Window* w) {
     Rect visible = w->clientSize();
     int dx = 0, dy = 0;  // from w's client coordinates to the current ancestor's
